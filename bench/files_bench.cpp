@@ -61,14 +61,23 @@ std::string ReadAll(const std::string& path)
     return bytes;
 }
 
-void BM_SaveBoard(benchmark::State& state)
+// Saves a full board into the folder; the path, or empty when that failed.
+std::string SaveFullBoard(const BenchFolder& folder)
 {
-    BenchFolder folder;
-    if (!folder.Ok())
-        return state.SkipWithError("no temporary folder");
     Board board;
     FillBoard(board);
     const std::string path = folder.Path("board.SUD");
+    return folder.Ok() && SaveToFile(board, path).ok ? path : std::string();
+}
+
+void BM_SaveBoard(benchmark::State& state)
+{
+    BenchFolder folder;
+    const std::string path = SaveFullBoard(folder);
+    if (path.empty())
+        return state.SkipWithError("cannot save in a temporary folder");
+    Board board;
+    FillBoard(board);
     for (auto _ : state)
         if (!SaveToFile(board, path).ok)
             return state.SkipWithError("save failed");
@@ -80,15 +89,11 @@ BENCHMARK(BM_SaveBoard)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void BM_AtomicWriteFloor(benchmark::State& state)
 {
     BenchFolder folder;
-    if (!folder.Ok())
-        return state.SkipWithError("no temporary folder");
-    Board board;
-    FillBoard(board);
-    const std::string path = folder.Path("board.SUD");
-    const std::string temporary = folder.Path(".board.SUD.tmp");
-    if (!SaveToFile(board, path).ok)
-        return state.SkipWithError("save failed");
+    const std::string path = SaveFullBoard(folder);
+    if (path.empty())
+        return state.SkipWithError("cannot save in a temporary folder");
     const std::string bytes = ReadAll(path);
+    const std::string temporary = folder.Path(".board.SUD.tmp");
     const std::string dir = folder.Path(".");
     for (auto _ : state) {
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -108,13 +113,9 @@ BENCHMARK(BM_AtomicWriteFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void BM_LoadBoard(benchmark::State& state)
 {
     BenchFolder folder;
-    if (!folder.Ok())
-        return state.SkipWithError("no temporary folder");
-    Board saved;
-    FillBoard(saved);
-    const std::string path = folder.Path("board.SUD");
-    if (!SaveToFile(saved, path).ok)
-        return state.SkipWithError("save failed");
+    const std::string path = SaveFullBoard(folder);
+    if (path.empty())
+        return state.SkipWithError("cannot save in a temporary folder");
     Board board;
     for (auto _ : state)
         if (!LoadFromFile(board, path).ok)

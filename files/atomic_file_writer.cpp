@@ -155,18 +155,21 @@ private:
     {
         if (!replacing)
             return true;  // a new file gets the usual permissions, from the umask
-        // Only root may give the file back to another owner; anyone else
-        // already owns what they create, so a refusal here changes nothing.
-        if (::fchown(fd_, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+        // Only root may give the file back to another owner, and some disks
+        // (FAT) keep no owners or permissions: a refusal then is no reason
+        // to lose the save.
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0 && !IsUnsupported(errno)) {
             error_ = errno;
             return false;
         }
-        if (::fchmod(fd_, old.st_mode & 07777) != 0) {
+        if (::fchmod(fd_, old.st_mode & 07777) != 0 && !IsUnsupported(errno)) {
             error_ = errno;
             return false;
         }
         return true;
     }
+
+    static bool IsUnsupported(int error) { return error == EPERM || error == EOPNOTSUPP; }
 
     FileResult FailCreate(int error)
     {

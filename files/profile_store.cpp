@@ -36,8 +36,9 @@ void ProfileStore::WriteString(std::string_view section, std::string_view key, s
     EnsureLoaded();
     if (!document_.Set(section, key, value)) {
         if (error_.ok)
-            error_ = FileResult::Failure("Cannot save " + Quoted(path_) + ": the section \"" + std::string(section) +
-                                         "\", key \"" + std::string(key) + "\" cannot be stored in a profile file.");
+            error_ = FileResult::Failure("Cannot save " + Quoted(path_) + ": section " + std::string(section) +
+                                         ", key " + std::string(key) +
+                                         " cannot be written: a name is empty or the value holds a line break.");
         return;
     }
     changed_ = true;

@@ -24,8 +24,8 @@ public:
 
     // Reads the file now. On failure the store reads as an empty profile.
     FileResult Load();
-    // Forgets the file's content: Commit then replaces the file whole, as if
-    // it had been deleted before the first write.
+    // Forgets the file's content: Commit then replaces the file whole with
+    // what was written after, as if it had been deleted first.
     void Clear();
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
