@@ -30,6 +30,7 @@ public:
 
     BoardMode GetMode() const { return mode_; }
     void SetMode(BoardMode mode);  // repaints; changes nothing else
+    void StoreMode(BoardMode mode) { mode_ = mode; }  // no repaint: a load's caller switches modes after
     bool IsModified() const { return modified_ != 0; }
     void SetModified(bool modified) { modified_ = modified ? 1 : 0; }
     std::string GetFileName() const { return fileName_; }
