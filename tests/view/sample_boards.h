@@ -37,12 +37,19 @@ inline void MakeHalfSolvedBoard(Board& board)
     }
 }
 
-// The same, with a few candidates hidden by hand.
+// The same, with the first candidate of every fifth empty square hidden by hand.
 inline void MakeScreenshotBoard(Board& board)
 {
     MakeHalfSolvedBoard(board);
-    board.SetVisible(1, 4, 1, 0);
-    board.SetVisible(1, 4, 6, 0);
-    board.SetVisible(4, 4, 4, 0);
-    board.SetVisible(8, 0, 2, 0);
+    int empty = 0;
+    for (int square = 0; square < 81; ++square) {
+        const BoxCell at = ToBoxCell(square % 9, square / 9);
+        if (board.GetDigit(at.box, at.cell) != 0 || empty++ % 5 != 0)
+            continue;
+        for (int candidate = 0; candidate < 9; ++candidate)
+            if (board.IsVisible(at.box, at.cell, candidate)) {
+                board.SetVisible(at.box, at.cell, candidate, 0);
+                break;
+            }
+    }
 }
