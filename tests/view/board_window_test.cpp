@@ -83,9 +83,9 @@ TEST_F(BoardWindowTest, PaintsTheBoxesAndTheDigitsInTheirColours)
     };
     // Squares are 39 pixels; their borders reach 2 pixels in on each side.
     const Case cases[] = {
-        {"box 0 holds a given 5 at its top left", QRect(2, 2, 35, 35), true, false},
-        {"box 0 holds a placed 4 at column 2, row 0", QRect(80, 2, 35, 35), false, true},
-        {"box 1 holds a given 7 at column 4, row 0", QRect(158, 2, 35, 35), true, false},
+        {"box 0 holds a given 2 at its top left", QRect(2, 2, 35, 35), true, false},
+        {"box 0 holds a placed 5 at column 1, row 0", QRect(41, 2, 35, 35), false, true},
+        {"box 1 holds a given 1 at column 5, row 0", QRect(197, 2, 35, 35), true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,9 +101,9 @@ TEST_F(BoardWindowTest, PaintsTheBoxesAndTheDigitsInTheirColours)
         EXPECT_EQ(black, c.black);
         EXPECT_EQ(darkerThanGrey, c.black);
     }
-    // Box 0's background beside its top-left digit, box 1's beside its 7.
+    // Box 0's background beside its top-left digit, box 1's beside its 1.
     EXPECT_EQ(image.pixel(4, 4), qRgb(204, 255, 255));
-    EXPECT_EQ(image.pixel(160, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(199, 4), qRgb(255, 255, 255));
 }
 
 TEST_F(BoardWindowTest, PausedShowsNoDigit)
