@@ -2,10 +2,10 @@
 # that building and testing Kadrel need are installed.
 
 KADREL_PACKAGES=(
-  g++ cmake ninja-build
+  g++ cmake ninja-build pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation libxcb1-dev
 )
 
 kadrel_ensure_packages() {
