@@ -6,13 +6,13 @@
 #include "app/dialog_units.h"
 #include "app/main_tool_bar.h"
 #include "app/resource_images.h"
+#include "app/status_part.h"
 #include "board/board_host.h"
 #include "view/board_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -152,10 +152,8 @@ void MainWindow::BuildStatusBar()
 {
     statusBar_ = new QStatusBar(this);
     statusBar_->setSizeGripEnabled(false);
-    for (QLabel*& part : statusParts_) {
-        part = new QLabel(statusBar_);
-        part->setTextFormat(Qt::PlainText);
-    }
+    for (StatusPart*& part : statusParts_)
+        part = new StatusPart(statusBar_);
     statusParts_[0]->setFixedWidth(kStatusPart0Width);
     statusBar_->addWidget(statusParts_[0]);
     statusBar_->addWidget(statusParts_[1], 1);
@@ -163,7 +161,7 @@ void MainWindow::BuildStatusBar()
 
 QString MainWindow::StatusText(int part) const
 {
-    return statusParts_[part]->text();
+    return statusParts_[part]->Text();
 }
 
 void MainWindow::OnSize()

@@ -10,7 +10,7 @@
 
 class BoardWindow;
 class MainToolBar;
-class QLabel;
+class StatusPart;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
@@ -32,6 +32,7 @@ public:
     QMenu* BoardMenu() const { return boardMenu_; }
     QMenu* HelpMenu() const { return helpMenu_; }
     QString StatusText(int part) const;
+    int ClockTimerId() const { return clockTimer_; }
 
     // Enter and Escape never end the main window; only Exit and closing do.
     void accept() override {}
@@ -63,7 +64,7 @@ private:
     QMenu* helpMenu_ = nullptr;
     MainToolBar* toolBar_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
-    QLabel* statusParts_[2] = {nullptr, nullptr};
+    StatusPart* statusParts_[2] = {nullptr, nullptr};
     BoardWindow* boardWindow_ = nullptr;
     std::unique_ptr<QtShell> shell_;
     std::unique_ptr<GameState> game_;

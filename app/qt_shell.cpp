@@ -1,11 +1,11 @@
 #include "app/qt_shell.h"
 
 #include "app/main_tool_bar.h"
+#include "app/status_part.h"
 
-#include <QLabel>
 #include <QMessageBox>
 
-QtShell::QtShell(QWidget* window, MainToolBar* toolBar, QLabel* statusPart0, QLabel* statusPart1)
+QtShell::QtShell(QWidget* window, MainToolBar* toolBar, StatusPart* statusPart0, StatusPart* statusPart1)
     : window_(window), toolBar_(toolBar), statusParts_{statusPart0, statusPart1}
 {
 }
@@ -13,7 +13,7 @@ QtShell::QtShell(QWidget* window, MainToolBar* toolBar, QLabel* statusPart0, QLa
 void QtShell::SetStatusText(int part, const std::string& text)
 {
     if (part == 0 || part == 1)
-        statusParts_[part]->setText(QString::fromStdString(text));
+        statusParts_[part]->SetText(QString::fromStdString(text));
 }
 
 void QtShell::PressButton(int commandId, bool pressed)

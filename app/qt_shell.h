@@ -3,14 +3,14 @@
 #include "app/shell.h"
 
 class MainToolBar;
-class QLabel;
+class StatusPart;
 class QWidget;
 
 // Shell over the main window's widgets: its tool bar, the two status-bar
 // parts and message boxes owned by the window.
 class QtShell : public Shell {
 public:
-    QtShell(QWidget* window, MainToolBar* toolBar, QLabel* statusPart0, QLabel* statusPart1);
+    QtShell(QWidget* window, MainToolBar* toolBar, StatusPart* statusPart0, StatusPart* statusPart1);
 
     void SetStatusText(int part, const std::string& text) override;
     void PressButton(int commandId, bool pressed) override;
@@ -20,5 +20,5 @@ public:
 private:
     QWidget* window_;
     MainToolBar* toolBar_;
-    QLabel* statusParts_[2];
+    StatusPart* statusParts_[2];
 };

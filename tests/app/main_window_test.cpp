@@ -2,7 +2,9 @@
 #include "app/command_ids.h"
 #include "app/main_tool_bar.h"
 #include "app/main_window.h"
+#include "app/status_part.h"
 #include "tests/app/modal_answerer.h"
+#include "tests/app/paint_counter.h"
 #include "view/board_window.h"
 
 #include <QApplication>
@@ -99,6 +101,13 @@ TEST_F(MainWindowTest, StartsInSetup)
     EXPECT_EQ(window.StatusText(1), QStringLiteral("Left-click to select, Right-click to remove"));
     EXPECT_EQ(window.GetBoard().GetMode(), BoardMode::Setup);
 
+    // Two status parts side by side: 100 pixels, then the rest of the width.
+    const QList<StatusPart*> parts = window.findChildren<StatusPart*>();
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_EQ(parts[0]->width(), 100);
+    EXPECT_GE(parts[1]->x(), parts[0]->geometry().right());
+    EXPECT_GT(parts[1]->width(), 300);
+
     std::vector<std::string> entries;
     for (const QAction* action : window.ToolBar()->actions())
         entries.push_back(action->isSeparator() ? "-" : action->text().toStdString());
@@ -186,6 +195,20 @@ TEST_F(MainWindowTest, LeftClickInPlayingEnablesUndoOnceTheEventIsHandled)
     EXPECT_EQ(window.GetBoard().GetDigit(1, 5), 4);
     EXPECT_FALSE(window.ToolBar()->IsEnabled(ID_BOARD_UNDO));  // posted, not yet handled
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.ToolBar()->IsEnabled(ID_BOARD_UNDO); }));
+}
+
+TEST_F(MainWindowTest, ClockTicksRepaintOnlyTheClockTextOncePerSecond)
+{
+    window.OnCommand(ID_MODE_PLAY);
+    QCoreApplication::processEvents();
+    PaintCounter counter(&window);
+    for (int tick = 0; tick < 10; ++tick) {
+        QTimerEvent event(window.ClockTimerId());
+        QCoreApplication::sendEvent(&window, &event);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(window.StatusText(0), QStringLiteral("Playing - 0:01"));
+    EXPECT_EQ(counter.paints, (QHash<QString, int>{{QStringLiteral("StatusPart"), 1}}));
 }
 
 TEST_F(MainWindowTest, SetupPlayPauseSolveWithMouseAndKeys)
