@@ -73,6 +73,7 @@ constexpr ToolEntry kToolBar[] = {
 constexpr int kClientWidthDlu = 320;
 constexpr int kClientHeightDlu = 294;
 constexpr int kStatusPart0Width = 100;
+constexpr QSize kMinimumFrameSize(400, 450);  // the whole window, frame included
 constexpr int kClockPeriodMs = 100;
 
 template <std::size_t N>
@@ -181,6 +182,26 @@ void MainWindow::OnSize()
     statusBar_->setGeometry(0, height() - statusBarHeight, width(), statusBarHeight);
     const BoardPlacement at = PlaceBoard(width(), clientHeight, toolBarHeight, statusBarHeight);
     boardWindow_->setGeometry(at.x, clientTop + at.y, at.width, at.height);
+}
+
+// The smallest size is for the window with its frame, which the window
+// manager draws; its size is known once the window is shown and placed.
+void MainWindow::UpdateMinimumSize()
+{
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinimumFrameSize - frame);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    UpdateMinimumSize();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    UpdateMinimumSize();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

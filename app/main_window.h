@@ -47,12 +47,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
     void OnSize();
+    void UpdateMinimumSize();
     void OnInitMenuPopup();
     void OnBoardUndo();
     void OnBoardExit();

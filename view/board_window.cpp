@@ -84,6 +84,14 @@ void BoardWindow::mouseMoveEvent(QMouseEvent* event)
         board_.MouseMove(false, 0, 0);
 }
 
+// The mouse can leave faster than a move lands on the window's edge; the
+// hover highlight must not stay behind when it does.
+void BoardWindow::leaveEvent(QEvent* event)
+{
+    board_.MouseMove(false, 0, 0);
+    QWidget::leaveEvent(event);
+}
+
 BoardWindow* CreateBoardWindow(Board& board, QWidget* parent, int id)
 {
     auto* window = new BoardWindow(board, parent);

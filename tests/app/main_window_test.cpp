@@ -165,6 +165,15 @@ TEST_F(MainWindowTest, BoardSitsBelowTheToolBarInMultiplesOf27)
     EXPECT_EQ(window.GetBoardWindow()->width(), 351);
 }
 
+TEST_F(MainWindowTest, CannotBeMadeSmallerThan400By450WithItsFrame)
+{
+    const QSize frame = window.frameGeometry().size() - window.size();
+    EXPECT_EQ(window.minimumSize() + frame, QSize(400, 450));
+    window.resize(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().size(), QSize(400, 450));
+}
+
 TEST_F(MainWindowTest, EnterAndEscapeLeaveTheWindowOpen)
 {
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -187,6 +187,18 @@ TEST_F(BoardWindowTest, MovingInSetupHighlightsTheSquareUnderThePointer)
     EXPECT_EQ(board.GetLastMouseCell(), 0);
 }
 
+TEST_F(BoardWindowTest, LeavingTheWindowClearsTheHighlight)
+{
+    Open({351, 351});
+    QTest::mouseMove(window.get(), {200, 60});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.GetHoverBox() == 1; }));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(window.get(), &leave);
+    EXPECT_EQ(board.GetHoverBox(), -1);
+    EXPECT_EQ(board.GetCell(1, 5).highlighted, 0);
+    EXPECT_EQ(board.GetLastMouseBox(), 1);  // the last square hit is kept
+}
+
 TEST_F(BoardWindowTest, ResizingRepaintsAtTheNewSize)
 {
     Open({351, 351});
