@@ -61,13 +61,13 @@ Canvas::Object QtCanvas::CreateBrush(Colour colour)
     return Add(brush);
 }
 
-Canvas::Object QtCanvas::CreateFont(const FontSpec& spec)
+Canvas::Object QtCanvas::CreateFont(const FontSpec& description)
 {
     Item font{Kind::Font};
-    font.font = QFont(QString::fromStdString(spec.face));
+    font.font = QFont(QString::fromStdString(description.face));
     // A height that truncates to nothing still gets the smallest font there is.
-    font.font.setPixelSize(std::max(1, spec.PixelHeight()));
-    font.font.setWeight(spec.weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(spec.weight, 1000)));
+    font.font.setPixelSize(std::max(1, description.PixelHeight()));
+    font.font.setWeight(description.weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(description.weight, 1000)));
     return Add(font);
 }
 

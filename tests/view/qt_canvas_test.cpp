@@ -195,9 +195,9 @@ TEST(QtCanvas, MeasuresACharacterAsItMeasuresAString)
     QtCanvas direct(painter, 96, 96, QtCanvas::TextPath::Direct);
     for (int weight : {kNormalWeight, kBoldWeight})
         for (int tenths = 10; tenths <= 1500; tenths += 7) {
-            const FontSpec spec{"Arial", tenths, weight, 96};
-            fast.Select(fast.CreateFont(spec));
-            direct.Select(direct.CreateFont(spec));
+            const FontSpec description{"Arial", tenths, weight, 96};
+            fast.Select(fast.CreateFont(description));
+            direct.Select(direct.CreateFont(description));
             for (const char* text : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "*"}) {
                 const TextSize a = fast.TextExtent(text);
                 const TextSize b = direct.TextExtent(text);
