@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -97,6 +98,9 @@ TEST_F(MainWindowTest, MenusInOrderWithTheirIds)
 TEST_F(MainWindowTest, StartsInSetup)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kadrel"));
+    // The client area below the menu bar, as the window's template gives it.
+    EXPECT_EQ(window.width(), 480);
+    EXPECT_EQ(window.height() - window.MenuBar()->height(), 478);
     EXPECT_EQ(window.StatusText(0), QStringLiteral("Setup"));
     EXPECT_EQ(window.StatusText(1), QStringLiteral("Left-click to select, Right-click to remove"));
     EXPECT_EQ(window.GetBoard().GetMode(), BoardMode::Setup);
@@ -149,20 +153,19 @@ TEST_F(MainWindowTest, BoardSitsBelowTheToolBarInMultiplesOf27)
 {
     const int menuHeight = window.MenuBar()->height();
     const int toolBarHeight = window.ToolBar()->height();
-    for (const int clientWidth : {372, 480, 640}) {
-        SCOPED_TRACE(clientWidth);
-        window.resize(clientWidth, 520);
+    const int statusBarHeight = window.height() - window.findChild<QStatusBar*>()->y();
+    for (const QSize requested : {QSize(480, 520), QSize(517, 600), QSize(640, 480)}) {
+        SCOPED_TRACE(std::to_string(requested.width()) + " x " + std::to_string(requested.height()));
+        window.resize(requested);
         QCoreApplication::processEvents();
+        ASSERT_EQ(window.size(), requested);
+        const int clientHeight = window.height() - menuHeight;
         const QRect board = window.GetBoardWindow()->geometry();
         EXPECT_EQ(board.x(), 10);
         EXPECT_EQ(board.y(), menuHeight + toolBarHeight + 10);
-        EXPECT_EQ(board.width(), 27 * ((clientWidth - 20) / 27));
-        EXPECT_EQ(board.height() % 27, 0);
-        EXPECT_GT(board.height(), 0);
+        EXPECT_EQ(board.width(), 27 * ((window.width() - 20) / 27));
+        EXPECT_EQ(board.height(), 27 * ((clientHeight - (toolBarHeight + statusBarHeight + 15)) / 27));
     }
-    window.resize(372, 520);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.GetBoardWindow()->width(), 351);
 }
 
 TEST_F(MainWindowTest, CannotBeMadeSmallerThan400By450WithItsFrame)
