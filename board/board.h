@@ -25,6 +25,7 @@ public:
     int GetDigit(int box, int cell) const { return boxes_[box].cells[cell].selected; }
     bool IsVisible(int box, int cell, int candidate) const { return boxes_[box].cells[cell].IsVisible(candidate); }
     void SetVisible(int box, int cell, int candidate, int flag);
+    const Box& GetBox(int box) const { return boxes_[box]; }
     const Cell& GetCell(int box, int cell) const { return boxes_[box].cells[cell]; }
     Cell& GetCell(int box, int cell) { return boxes_[box].cells[cell]; }
 

@@ -66,12 +66,8 @@ FileResult SaveToFile(Board& board, const std::string& path, const WriteFaultHoo
     store.Clear();  // the file ends up holding the board's sections and nothing else
     store.WriteInt(kGeneral, "MODE", static_cast<int32_t>(board.GetMode()));
     store.WriteUInt(kGeneral, "TIME", board.GetTime());
-    for (int b = 0; b < 9; ++b) {
-        Box box;
-        for (int c = 0; c < 9; ++c)
-            box.cells[c] = board.GetCell(b, c);
-        WriteTo(box, store, b);
-    }
+    for (int b = 0; b < 9; ++b)
+        WriteTo(board.GetBox(b), store, b);
     FileResult result = store.Commit(fault);
     if (result.ok) {
         board.SetModified(false);

@@ -50,6 +50,14 @@ std::size_t FindLineBreak(std::string_view text, std::size_t from)
     return from;
 }
 
+std::string KeyLine(std::string_view key, std::string_view value)
+{
+    std::string text;
+    text.reserve(key.size() + 1 + value.size());
+    text.append(key).append(1, '=').append(value);
+    return text;
+}
+
 bool HasLineBreak(std::string_view text)
 {
     return FindLineBreak(text, 0) != text.size();
@@ -193,10 +201,7 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
             continue;
         const std::string_view spelling = std::string_view(line.text).substr(line.keyBegin, line.keyEnd - line.keyBegin);
         if (EqualNoCase(spelling, key)) {
-            std::string text;
-            text.reserve(spelling.size() + 1 + value.size());
-            text.append(spelling).append(1, '=').append(value);
-            line = ParseBodyLine(std::move(text), LineEnd::CrLf);
+            line = ParseBodyLine(KeyLine(spelling, value), LineEnd::CrLf);
             return true;
         }
     }
@@ -207,10 +212,7 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     Line& before = at == body.begin() ? blocks_[block].header : *(at - 1);
     if (before.end == LineEnd::None)
         before.end = LineEnd::CrLf;
-    std::string text;
-    text.reserve(key.size() + 1 + value.size());
-    text.append(key).append(1, '=').append(value);
-    body.insert(at, ParseBodyLine(std::move(text), LineEnd::CrLf));
+    body.insert(at, ParseBodyLine(KeyLine(key, value), LineEnd::CrLf));
     return true;
 }
 

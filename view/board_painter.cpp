@@ -96,7 +96,7 @@ void BoardPainter::Paint(Canvas& canvas, int left, int top, int width, int heigh
     const BoardMode mode = board_.GetMode();
     for (int i = 0; i < 9; ++i) {
         const Colour background = i % 2 != 0 ? kWhite : printMode ? kLightGrey : kPaleCyan;
-        PaintBox(canvas, board_, i, left + metrics_.boxWidth * (i % 3), top + metrics_.boxHeight * (i / 3),
+        PaintBox(canvas, board_.GetBox(i), left + metrics_.boxWidth * (i % 3), top + metrics_.boxHeight * (i / 3),
                  metrics_.boxWidth, metrics_.boxHeight, background, printMode, candidateFont, digitFont, mode);
     }
 
@@ -132,14 +132,14 @@ int BoardPainter::FitFontSize(Canvas& canvas, const std::string& face, int boxWi
     return size - 1;
 }
 
-void BoardPainter::PaintBox(Canvas& canvas, const Board& board, int box, int left, int top, int width,
-                            int height, Colour background, bool printMode, Canvas::Object candidateFont,
+void BoardPainter::PaintBox(Canvas& canvas, const Box& box, int left, int top, int width, int height,
+                            Colour background, bool printMode, Canvas::Object candidateFont,
                             Canvas::Object digitFont, BoardMode mode)
 {
     const int w = width / 3;
     const int h = height / 3;
     for (int j = 0; j < 9; ++j)
-        PaintCell(canvas, board.GetCell(box, j), left + w * (j % 3), top + h * (j / 3), w, h, background,
+        PaintCell(canvas, box.cells[j], left + w * (j % 3), top + h * (j / 3), w, h, background,
                   printMode, candidateFont, digitFont, mode);
 }
 

@@ -25,8 +25,8 @@ public:
     // digits reach 95 % of the box's width or height.
     static int FitFontSize(Canvas& canvas, const std::string& face, int boxWidth, int boxHeight);
 
-    // The nine squares of box `box` of the board.
-    static void PaintBox(Canvas& canvas, const Board& board, int box, int left, int top, int width, int height,
+    // The nine squares of one box.
+    static void PaintBox(Canvas& canvas, const Box& box, int left, int top, int width, int height,
                          Colour background, bool printMode, Canvas::Object candidateFont,
                          Canvas::Object digitFont, BoardMode mode);
     static void PaintCell(Canvas& canvas, const Cell& cell, int left, int top, int width, int height,
